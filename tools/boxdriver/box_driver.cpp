@@ -1,0 +1,143 @@
+// DriveProgram: CreateProcessW, then a bounded poll for the program's visible dialog-class
+// windows; each box is read once, answered with WM_COMMAND, and waited for until it is gone.
+#include "box_driver.h"
+
+#include <cwchar>
+
+namespace {
+
+constexpr int MESSAGE_STATIC_ID = 65535;
+constexpr int ICON_STATIC_ID = 1088;
+constexpr DWORD POLL_MILLISECONDS = 20;
+
+std::wstring WindowText(HWND window) {
+    wchar_t text[8192];
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutW(window, WM_GETTEXT, std::size(text), reinterpret_cast<LPARAM>(text),
+                             SMTO_ABORTIFHUNG, 2000, &length)) {
+        return std::wstring();
+    }
+    return std::wstring(text, static_cast<std::size_t>(length));
+}
+
+struct Search {
+    DWORD processId;
+    HWND found;
+};
+
+BOOL CALLBACK FindBox(HWND window, LPARAM parameter) {
+    Search* search = reinterpret_cast<Search*>(parameter);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    wchar_t className[64] = L"";
+    GetClassNameW(window, className, static_cast<int>(std::size(className)));
+    if (owner == search->processId && IsWindowVisible(window) && std::wcscmp(className, L"#32770") == 0) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+std::vector<wchar_t> EnvironmentBlock(const std::vector<std::wstring>& extra) {
+    std::vector<wchar_t> block;
+    if (LPWCH current = GetEnvironmentStringsW()) {
+        for (LPWCH entry = current; *entry; entry += std::wcslen(entry) + 1) {
+            block.insert(block.end(), entry, entry + std::wcslen(entry) + 1);
+        }
+        FreeEnvironmentStringsW(current);
+    }
+    for (const std::wstring& entry : extra) {
+        block.insert(block.end(), entry.begin(), entry.end());
+        block.push_back(L'\0');
+    }
+    block.push_back(L'\0');
+    return block;
+}
+
+}  // namespace
+
+std::string WideToUtf8(const std::wstring& wide) {
+    if (wide.empty()) {
+        return std::string();
+    }
+    const int length = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
+                                           nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<std::size_t>(length), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(), length,
+                        nullptr, nullptr);
+    return utf8;
+}
+
+std::wstring Utf8ToWide(const std::string& utf8) {
+    if (utf8.empty()) {
+        return std::wstring();
+    }
+    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), length);
+    return wide;
+}
+
+std::string AnsiBytesAsShown(const std::string& bytes) {
+    if (bytes.empty()) {
+        return std::string();
+    }
+    const int length = MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), wide.data(), length);
+    return WideToUtf8(wide);
+}
+
+DriveResult DriveProgram(const DriveOptions& options) {
+    DriveResult result;
+    std::wstring commandLine = L"\"" + options.program + L"\"";
+    if (!options.arguments.empty()) {
+        commandLine += L" " + options.arguments;
+    }
+    std::vector<wchar_t> environment = EnvironmentBlock(options.environment);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(options.program.c_str(), commandLine.data(), nullptr, nullptr, FALSE,
+                        CREATE_UNICODE_ENVIRONMENT, environment.data(),
+                        options.workingDirectory.empty() ? nullptr : options.workingDirectory.c_str(),
+                        &startup, &process)) {
+        return result;
+    }
+    result.started = true;
+    const ULONGLONG deadline = GetTickCount64() + options.timeoutMilliseconds;
+    while (WaitForSingleObject(process.hProcess, POLL_MILLISECONDS) == WAIT_TIMEOUT) {
+        if (GetTickCount64() > deadline) {
+            result.timedOut = true;
+            TerminateProcess(process.hProcess, 255);
+            WaitForSingleObject(process.hProcess, 5000);
+            break;
+        }
+        Search search{process.dwProcessId, nullptr};
+        EnumWindows(FindBox, reinterpret_cast<LPARAM>(&search));
+        if (search.found == nullptr) {
+            continue;
+        }
+        ObservedBox box;
+        box.caption = WideToUtf8(WindowText(search.found));
+        if (HWND message = GetDlgItem(search.found, MESSAGE_STATIC_ID)) {
+            box.text = WideToUtf8(WindowText(message));
+        }
+        HWND icon = GetDlgItem(search.found, ICON_STATIC_ID);
+        DWORD_PTR iconHandle = 0;
+        box.hasIcon = icon != nullptr && IsWindowVisible(icon) &&
+                      SendMessageTimeoutW(icon, STM_GETICON, 0, 0, SMTO_ABORTIFHUNG, 2000, &iconHandle) &&
+                      iconHandle != 0;
+        const std::size_t index = result.boxes.size();
+        result.boxes.push_back(box);
+        const int answer = index < options.answers.size() ? options.answers[index] : IDOK;
+        PostMessageW(search.found, WM_COMMAND, static_cast<WPARAM>(answer), 0);
+        while (IsWindow(search.found) && IsWindowVisible(search.found) && GetTickCount64() <= deadline) {
+            Sleep(POLL_MILLISECONDS);
+        }
+    }
+    GetExitCodeProcess(process.hProcess, &result.exitStatus);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return result;
+}

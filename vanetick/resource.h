@@ -1,0 +1,4 @@
+// Resource identifiers of vanetick.
+#pragma once
+
+#define IDI_VANETICK 101
