@@ -14,3 +14,4 @@ dayvane_sanitize(dayvane_cipher)
 
 add_subdirectory(tests/unit)
 add_subdirectory(bench)
+add_subdirectory(fuzz)
