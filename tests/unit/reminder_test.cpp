@@ -118,6 +118,10 @@ struct SwitchCase {
     bool usesStoredPassword;
 };
 
+void PrintTo(const SwitchCase& c, std::ostream* out) {
+    *out << c.text.size() << " UTF-16 units";
+}
+
 class SwitchArgument : public testing::TestWithParam<SwitchCase> {};
 
 TEST_P(SwitchArgument, OnlySlashPInEitherCaseAsksForTheStoredPassword) {
@@ -215,6 +219,10 @@ struct StartCase {
     const char* message;  // null: no box
 };
 
+void PrintTo(const StartCase& c, std::ostream* out) {
+    *out << "status " << c.status;
+}
+
 class StartFailureRun : public ReminderRun, public testing::WithParamInterface<StartCase> {};
 
 TEST_P(StartFailureRun, ShowsTheStatusMessageIfAnyAndStopsBeforeOpening) {
@@ -245,6 +253,10 @@ struct ReasonCase {
     std::uint32_t code;
     const char* reason;
 };
+
+void PrintTo(const ReasonCase& c, std::ostream* out) {
+    *out << "code 0x" << std::hex << c.code;
+}
 
 class OpenFailureReasons : public testing::TestWithParam<ReasonCase> {};
 
@@ -304,6 +316,10 @@ struct SectionCase {
     OrgHandle section;
     std::vector<std::string> events;
 };
+
+void PrintTo(const SectionCase& c, std::ostream* out) {
+    *out << "section 0x" << std::hex << c.section;
+}
 
 class CleanUp : public ReminderRun, public testing::WithParamInterface<SectionCase> {};
 

@@ -33,15 +33,18 @@ std::wstring BinDirectory() {
     return path;
 }
 
-// A fresh, empty folder for one case, below the system's temporary folder.
+// A fresh, empty folder for one case, below the system's temporary folder. Wine reuses
+// process numbers, so the name also carries the time and a counter.
 std::wstring NewCaseDirectory(const std::wstring& leaf) {
     wchar_t temp[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);
-    std::wstring base = std::wstring(temp) + L"dayvane-e2e-" + std::to_wstring(GetCurrentProcessId());
+    const std::wstring base = std::wstring(temp) + L"dayvane-e2e";
     CreateDirectoryW(base.c_str(), nullptr);
     static int counter = 0;
-    std::wstring directory = base + L"\\" + std::to_wstring(++counter) + L"-" + leaf;
-    CreateDirectoryW(directory.c_str(), nullptr);
+    const std::wstring directory = base + L"\\" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                                   std::to_wstring(GetTickCount64()) + L"-" + std::to_wstring(++counter) +
+                                   L"-" + leaf;
+    EXPECT_TRUE(CreateDirectoryW(directory.c_str(), nullptr)) << "the case folder exists already";
     return directory;
 }
 
@@ -110,6 +113,8 @@ Outcome RunVanetick(const RunSetup& setup) {
     options.environment.push_back(L"ORGAPI32_LOG=" + log);
     options.answers = setup.answers;
     run.result = DriveProgram(options);
+    EXPECT_TRUE(run.result.started) << "vanetick.exe did not start";
+    EXPECT_FALSE(run.result.timedOut) << "vanetick.exe did not end in time";
     for (const ObservedBox& box : run.result.boxes) {
         run.boxes.push_back(Box{box.caption, box.text, box.hasIcon});
     }
@@ -149,9 +154,12 @@ const std::vector<std::string> FULL_RUN = {"StartSession", "OpenFile",     "Open
                                            "CloseSection", "CloseFile",    "EndSession"};
 const std::vector<std::string> FAILED_OPEN = {"StartSession", "OpenFile", "GetLastErrorCode"};
 
-void ExpectStartedAndDone(const Outcome& run) {
-    ASSERT_TRUE(run.result.started);
-    EXPECT_FALSE(run.result.timedOut);
+// A run on a small diary with one appointment.
+Outcome RunOnCalendar(const std::wstring& arguments) {
+    RunSetup setup;
+    setup.fileContent = CALENDAR_FILE;
+    setup.arguments = arguments;
+    return RunVanetick(setup);
 }
 
 // ---- The command line -------------------------------------------------------------------
@@ -179,7 +187,6 @@ TEST_P(CommandLine, IsCheckedBeforeTheLibraryIsCalled) {
     setup.fileContent = CALENDAR_FILE;
     setup.arguments = c.arguments;
     const Outcome run = RunVanetick(setup);
-    ExpectStartedAndDone(run);
     EXPECT_EQ(run.boxes, c.boxes);
     EXPECT_EQ(run.result.exitStatus, c.exitStatus);
     EXPECT_EQ(run.calls, c.calls);
@@ -203,11 +210,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<CommandLineCase>& info) { return std::string(info.param.name); });
 
 TEST(VanetickCommandLine, AnotherThirdArgumentOpensTheFileWithNoPassword) {
-    RunSetup setup;
-    setup.fileContent = CALENDAR_FILE;
-    setup.arguments = L"{file} 3 -p";
-    const Outcome run = RunVanetick(setup);
-    ExpectStartedAndDone(run);
+    const Outcome run = RunOnCalendar(L"{file} 3 -p");
     ASSERT_GE(run.log.size(), 2u);
     EXPECT_NE(run.log[1].find(" password=null "), std::string::npos) << run.log[1];
 }
@@ -217,7 +220,6 @@ TEST(VanetickCommandLine, APathTooLongForItsBufferIsRefusedNotCut) {
     RunSetup setup;
     setup.arguments = L"\"" + std::wstring(600, L'\u00E9') + L".org\" 2";
     const Outcome run = RunVanetick(setup);
-    ExpectStartedAndDone(run);
     EXPECT_EQ(run.boxes, (std::vector<Box>{{"Dayvane", "Organizer file path too long: at most 1023 bytes in UTF-8", true}}));
     EXPECT_EQ(run.result.exitStatus, 1u);
     EXPECT_TRUE(run.calls.empty());
@@ -229,7 +231,6 @@ TEST(VanetickCommandLine, QuotedPathWithSpacesReachesTheLibraryWhole) {
     setup.fileContent = CALENDAR_FILE;
     setup.arguments = L"\"{file}\" 1";
     const Outcome run = RunVanetick(setup);
-    ExpectStartedAndDone(run);
     EXPECT_EQ(run.result.exitStatus, 0u);
     EXPECT_EQ(run.calls, FULL_RUN);
     EXPECT_TRUE(run.boxes.empty());
@@ -255,7 +256,6 @@ TEST_P(StartFailure, IsReportedByStatusAndEndsTheRun) {
     setup.arguments = L"{file} 2";
     setup.environment = {std::wstring(L"ORGAPI32_START_STATUS=") + GetParam().status};
     const Outcome run = RunVanetick(setup);
-    ExpectStartedAndDone(run);
     EXPECT_EQ(run.boxes, GetParam().boxes);
     EXPECT_EQ(run.result.exitStatus, 1u);
     EXPECT_EQ(run.calls, std::vector<std::string>{"StartSession"});
@@ -275,11 +275,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<StartCase>& info) { return std::string(info.param.name); });
 
 TEST(VanetickSession, StartSessionReceivesTheProgramsInstanceAndOneWordTwice) {
-    RunSetup setup;
-    setup.fileContent = CALENDAR_FILE;
-    setup.arguments = L"{file} 2";
-    const Outcome run = RunVanetick(setup);
-    ExpectStartedAndDone(run);
+    const Outcome run = RunOnCalendar(L"{file} 2");
     EXPECT_TRUE(run.Logged("StartSession reserved=0 instance=program previous=null callback=set "
                            "reserved2=0 word=same mode=6 -> 0x5E55 status=0"))
         << testing::PrintToString(run.log);
@@ -309,7 +305,6 @@ TEST_P(OpenFailure, ShowsThePathAndTheReasonAndEndsTheRun) {
     }
     setup.arguments = L"{file} 2";
     const Outcome run = RunVanetick(setup);
-    ExpectStartedAndDone(run);
     const std::string path = Utf8Path(run.directory + L"\\diary.org");
     EXPECT_EQ(run.boxes, (std::vector<Box>{{"Error", "Error opening " + path + "\n" + c.reason + ".", true}}));
     EXPECT_EQ(run.result.exitStatus, 1u);
@@ -330,11 +325,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<OpenCase>& info) { return std::string(info.param.name); });
 
 TEST(VanetickOpen, ASuccessfulOpenClosesSectionFileAndSessionInReverseOrder) {
-    RunSetup setup;
-    setup.fileContent = CALENDAR_FILE;
-    setup.arguments = L"{file} 2";
-    const Outcome run = RunVanetick(setup);
-    ExpectStartedAndDone(run);
+    const Outcome run = RunOnCalendar(L"{file} 2");
     EXPECT_TRUE(run.boxes.empty());
     EXPECT_EQ(run.result.exitStatus, 0u);
     EXPECT_EQ(run.calls, FULL_RUN);
@@ -349,7 +340,6 @@ TEST(VanetickOpen, AFileWithoutCalendarSkipsCloseSectionAndEndsWell) {
     setup.fileContent = "dayvane-organizer 1\nsection Contacts\nrecord\n  text Ann\n";
     setup.arguments = L"{file} 2";
     const Outcome run = RunVanetick(setup);
-    ExpectStartedAndDone(run);
     EXPECT_EQ(run.result.exitStatus, 0u);
     EXPECT_EQ(run.calls, (std::vector<std::string>{"StartSession", "OpenFile", "OpenSection", "CloseFile", "EndSession"}));
 }
@@ -361,7 +351,6 @@ TEST(VanetickOpen, NonAsciiPathsReachTheLibraryInUtf8AndOpen) {
     setup.fileContent = CALENDAR_FILE;
     setup.arguments = L"\"{file}\" 2";
     const Outcome run = RunVanetick(setup);
-    ExpectStartedAndDone(run);
     EXPECT_EQ(run.result.exitStatus, 0u);
     EXPECT_EQ(run.calls, FULL_RUN);
     const std::string path = Utf8Path(run.directory + L"\\" + setup.fileName);
@@ -376,7 +365,6 @@ TEST(VanetickOpen, AMissingNonAsciiFileIsQuotedInItsUtf8Bytes) {
     setup.fileName = L"di\u00E1rio.org";
     setup.arguments = L"\"{file}\" 2";
     const Outcome run = RunVanetick(setup);
-    ExpectStartedAndDone(run);
     // The box is an ANSI box: it shows the UTF-8 bytes as the system's code page reads them.
     const std::string path = Utf8Path(run.directory + L"\\" + setup.fileName);
     EXPECT_EQ(run.boxes, (std::vector<Box>{{"Error", AnsiBytesAsShown("Error opening " + path + "\nBad filename or path."), true}}));
@@ -397,7 +385,6 @@ TEST(VanetickLibraryMessage, IsShownWithTheDefaultCaptionAndAnsweredWithZero) {
     setup.arguments = L"{file} 2";
     setup.answers = {IDNO};
     const Outcome run = RunVanetick(setup);
-    ExpectStartedAndDone(run);
     EXPECT_EQ(run.boxes, (std::vector<Box>{{"Error", "Your file was converted.\nKeep a copy?", true}}));
     EXPECT_TRUE(run.Logged("message \"Your file was converted.\\nKeep a copy?\" \"Organizer says\" style=0x44 -> 0"))
         << testing::PrintToString(run.log);
@@ -411,7 +398,6 @@ TEST(VanetickLibraryMessage, KeepsTheLibrarysStyleWithoutAnIcon) {
     setup.fileContent = "dayvane-organizer 1\nmessage\n  caption Note\n  text Plain note\n  style 0\n";
     setup.arguments = L"{file} 2";
     const Outcome run = RunVanetick(setup);
-    ExpectStartedAndDone(run);
     EXPECT_EQ(run.boxes, (std::vector<Box>{{"Error", "Plain note", false}}));
     EXPECT_EQ(run.result.exitStatus, 0u);
 }

@@ -10,14 +10,11 @@ constexpr int MESSAGE_STATIC_ID = 65535;
 constexpr int ICON_STATIC_ID = 1088;
 constexpr DWORD POLL_MILLISECONDS = 20;
 
+// For a window of another process this reads the text the window was given, without a message.
 std::wstring WindowText(HWND window) {
     wchar_t text[8192];
-    DWORD_PTR length = 0;
-    if (!SendMessageTimeoutW(window, WM_GETTEXT, std::size(text), reinterpret_cast<LPARAM>(text),
-                             SMTO_ABORTIFHUNG, 2000, &length)) {
-        return std::wstring();
-    }
-    return std::wstring(text, static_cast<std::size_t>(length));
+    const int length = GetWindowTextW(window, text, static_cast<int>(std::size(text)));
+    return std::wstring(text, static_cast<std::size_t>(length > 0 ? length : 0));
 }
 
 struct Search {
@@ -68,24 +65,26 @@ std::string WideToUtf8(const std::wstring& wide) {
     return utf8;
 }
 
-std::wstring Utf8ToWide(const std::string& utf8) {
-    if (utf8.empty()) {
+namespace {
+
+std::wstring MultiByteToWide(UINT codePage, const std::string& bytes) {
+    if (bytes.empty()) {
         return std::wstring();
     }
-    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+    const int length = MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
     std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), length);
+    MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), wide.data(), length);
     return wide;
 }
 
+}  // namespace
+
+std::wstring Utf8ToWide(const std::string& utf8) {
+    return MultiByteToWide(CP_UTF8, utf8);
+}
+
 std::string AnsiBytesAsShown(const std::string& bytes) {
-    if (bytes.empty()) {
-        return std::string();
-    }
-    const int length = MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), wide.data(), length);
-    return WideToUtf8(wide);
+    return WideToUtf8(MultiByteToWide(CP_ACP, bytes));
 }
 
 DriveResult DriveProgram(const DriveOptions& options) {
