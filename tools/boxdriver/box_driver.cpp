@@ -2,6 +2,7 @@
 // windows; each box is read once, answered with WM_COMMAND, and waited for until it is gone.
 #include "box_driver.h"
 
+#include <cstdio>
 #include <cwchar>
 
 namespace {
@@ -49,6 +50,47 @@ std::vector<wchar_t> EnvironmentBlock(const std::vector<std::wstring>& extra) {
     }
     block.push_back(L'\0');
     return block;
+}
+
+// The box as it is on the screen, as a 24-bit BMP file: for a person to look at.
+void SaveSnapshot(HWND box, const std::wstring& path) {
+    RECT frame{};
+    GetWindowRect(box, &frame);
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+    if (width <= 0 || height <= 0) {
+        return;
+    }
+    BITMAPINFOHEADER header{};
+    header.biSize = sizeof header;
+    header.biWidth = width;
+    header.biHeight = height;
+    header.biPlanes = 1;
+    header.biBitCount = 24;
+    header.biCompression = BI_RGB;
+    const DWORD stride = (static_cast<DWORD>(width) * 3 + 3) & ~3u;
+    header.biSizeImage = stride * static_cast<DWORD>(height);
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(screen, reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, frame.left, frame.top, SRCCOPY);
+    GdiFlush();
+    BITMAPFILEHEADER file{};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof file + sizeof header;
+    file.bfSize = file.bfOffBits + header.biSizeImage;
+    if (FILE* out = _wfopen(path.c_str(), L"wb")) {
+        std::fwrite(&file, sizeof file, 1, out);
+        std::fwrite(&header, sizeof header, 1, out);
+        std::fwrite(bits, header.biSizeImage, 1, out);
+        std::fclose(out);
+    }
+    SelectObject(memory, previous);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
 }
 
 }  // namespace
@@ -129,6 +171,10 @@ DriveResult DriveProgram(const DriveOptions& options) {
                       iconHandle != 0;
         const std::size_t index = result.boxes.size();
         result.boxes.push_back(box);
+        if (!options.snapshotDirectory.empty()) {
+            Sleep(200);  // let the box finish painting
+            SaveSnapshot(search.found, options.snapshotDirectory + L"\\box-" + std::to_wstring(index + 1) + L".bmp");
+        }
         const int answer = index < options.answers.size() ? options.answers[index] : IDOK;
         PostMessageW(search.found, WM_COMMAND, static_cast<WPARAM>(answer), 0);
         while (IsWindow(search.found) && IsWindowVisible(search.found) && GetTickCount64() <= deadline) {

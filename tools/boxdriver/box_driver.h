@@ -21,6 +21,7 @@ struct DriveOptions {
     std::vector<std::wstring> environment;  // extra NAME=value entries
     std::vector<int> answers;             // button per box, in order; IDOK past the end
     DWORD timeoutMilliseconds = 30000;
+    std::wstring snapshotDirectory;       // non-empty: each box is saved there as box-N.bmp
 };
 
 struct DriveResult {

@@ -1,5 +1,6 @@
 // boxdriver.exe: runs a program, prints each box it shows as a line and exits with its status.
 // Usage: boxdriver.exe PROGRAM [ARGUMENTS...]   (the arguments are passed on as typed)
+// With DAYVANE_BOX_SNAPSHOTS set to a folder, each box is also saved there as box-N.bmp.
 #include <cstdio>
 #include <cwchar>
 
@@ -34,6 +35,9 @@ int wmain(int count, wchar_t** arguments) {
             ++tail;
         }
         options.arguments = tail;
+    }
+    if (const wchar_t* snapshots = _wgetenv(L"DAYVANE_BOX_SNAPSHOTS")) {
+        options.snapshotDirectory = snapshots;
     }
     const DriveResult result = DriveProgram(options);
     if (!result.started) {
