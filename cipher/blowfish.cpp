@@ -36,14 +36,6 @@ inline std::uint32_t Feistel(const std::uint32_t* sBoxes, std::uint32_t x) {
     return ((s1[x >> 24] + s2[(x >> 16) & 0xFF]) ^ s3[(x >> 8) & 0xFF]) + s4[x & 0xFF];
 }
 
-}  // namespace
-
-std::uint32_t BlowfishCipher::RoundFunction(std::uint32_t x) const {
-    return Feistel(sBoxes, x);
-}
-
-namespace {
-
 // The sixteen rounds, two at a time without exchanges; always inlined so that the key schedule
 // and the buffer loops keep the halves in registers.
 [[gnu::always_inline]] inline CipherBlock Encipher(const std::uint32_t* pArray,
@@ -73,6 +65,10 @@ namespace {
 }
 
 }  // namespace
+
+std::uint32_t BlowfishCipher::RoundFunction(std::uint32_t x) const {
+    return Feistel(sBoxes, x);
+}
 
 void BlowfishCipher::EncryptBlock(CipherBlock& block) const {
     block = Encipher(pArray, sBoxes, block);

@@ -1,8 +1,6 @@
 // The reminder's whole run through the seams: scripted Win32 and a scripted organizer library.
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <cstring>
 
 #include "fake_organizer.h"
 #include "platform/linux/scripted_win32.h"
@@ -14,7 +12,6 @@
 namespace {
 
 const HINSTANCE INSTANCE = reinterpret_cast<HINSTANCE>(0x00400000);
-const std::string WARNING = "warning";
 
 struct Box {
     std::string text;
