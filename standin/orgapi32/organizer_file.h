@@ -12,6 +12,7 @@
 
 // The organizer library's error codes for the files it opens.
 inline constexpr std::uint32_t ORG_ERROR_FILE_LOCKED = 7;
+inline constexpr std::uint32_t ORG_ERROR_BAD_PARAMETERS = 9;
 inline constexpr std::uint32_t ORG_ERROR_BAD_PATH = 18;
 inline constexpr std::uint32_t ORG_ERROR_CORRUPT = 45;
 inline constexpr std::uint32_t ORG_ERROR_INVALID_PASSWORD = 99;

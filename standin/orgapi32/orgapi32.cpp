@@ -7,7 +7,6 @@
 
 #include <cstdarg>
 #include <cstdio>
-#include <cstring>
 #include <optional>
 #include <string>
 #include <type_traits>
@@ -22,7 +21,6 @@ constexpr OrgHandle FILE_HANDLE = 0x0000F11Eu;
 constexpr OrgHandle SECTION_HANDLE = 0x00005EC7u;
 constexpr OrgHandle FIRST_RECORD_HANDLE = 0x4EC00001u;
 constexpr std::size_t MAX_FILE_SIZE = 4u << 20;
-constexpr std::uint32_t ORG_ERROR_BAD_PARAMETERS = 9;
 
 struct LibraryState {
     bool sessionOpen = false;
